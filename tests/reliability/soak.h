@@ -1,0 +1,32 @@
+// Long runs of erratic host activity with the cost of processing measured at
+// the start and at the end. The last window replays the first window's exact
+// sequence of actions, blocks and input, so the two costs differ only by the
+// state the effect has built up in between (subnormal tails, drifting filters).
+#pragma once
+
+#include <cstdint>
+
+#include "tests/reliability/loaded_plugin.h"
+#include "tests/reliability/random_host.h"
+
+struct SoakSettings {
+    // Audio to process; 0 chooses as much as fits in wallBudgetSeconds.
+    double audioSeconds = 0;
+    double wallBudgetSeconds = 110;
+    double windowSeconds = 60;
+    uint32_t seed = 1;
+};
+
+struct SoakFigures {
+    HostActivity activity;
+    double audioSeconds = 0;
+    double wallSeconds = 0;
+    long nonFiniteBlocks = 0;
+    long allocations = 0;
+    // Thread CPU time of the processing calls, per frame: the median over ten
+    // slices of each window.
+    double firstWindowNsPerFrame = 0;
+    double lastWindowNsPerFrame = 0;
+};
+
+SoakFigures runSoak(LoadedPlugin& plugin, const SoakSettings& settings);
