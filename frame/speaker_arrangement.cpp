@@ -1,6 +1,7 @@
 // Speaker arrangements the effect hands to its host: one zero-filled block,
 // the two header fields and one properties record per channel.
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -22,9 +23,10 @@ bool AudioEffectX::allocateArrangement(VstSpeakerArrangement** arrangement,
         std::free(*arrangement);
         *arrangement = nullptr;  // never left pointing at the released block
     }
-    if (numChannels < 0) return false;
-    const size_t size = offsetof(VstSpeakerArrangement, speakers) +
-                        static_cast<size_t>(numChannels) * sizeof(VstSpeakerProperties);
+    constexpr size_t header = offsetof(VstSpeakerArrangement, speakers);
+    constexpr size_t most = (SIZE_MAX - header) / sizeof(VstSpeakerProperties);
+    if (numChannels < 0 || static_cast<size_t>(numChannels) > most) return false;
+    const size_t size = header + static_cast<size_t>(numChannels) * sizeof(VstSpeakerProperties);
     void* block = std::calloc(1, size);
     if (!block) return false;
     *arrangement = static_cast<VstSpeakerArrangement*>(block);
