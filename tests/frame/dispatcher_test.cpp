@@ -160,7 +160,7 @@ TEST(Dispatcher, ProgramOpcodesKeepCurrentProgramInRange) {
     EXPECT_EQ(dispatch(record, effGetProgram), 3);
     dispatch(record, effSetProgram, 0, 4);
     dispatch(record, effSetProgram, 0, -1);
-    dispatch(record, effSetProgram, 0, VstIntPtr{1} << 40 >> 8);  // beyond any program
+    dispatch(record, effSetProgram, 0, VstIntPtr{1} << (sizeof(VstIntPtr) * 8 - 2));  // beyond any program
     EXPECT_EQ(dispatch(record, effGetProgram), 3);
 }
 
