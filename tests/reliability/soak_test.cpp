@@ -1,7 +1,7 @@
 // The soak: erratic host activity for minutes (scripts/soak-hour: an hour of
 // audio) through the plug-in's binary interface. The output stays finite, the
-// processing calls allocate nothing, and processing costs as much at the end as
-// at the start.
+// processing calls allocate nothing, and processing costs no more than 10 %
+// more at the end than at the start.
 //
 // TARNWELL_SOAK_AUDIO_SECONDS fixes the audio to process (default: as much as
 // fits in TARNWELL_SOAK_WALL_SECONDS, 110 s).
@@ -57,7 +57,9 @@ TEST(Soak, ErraticHostActivityKeepsOutputFiniteAndCostSteady) {
 
     EXPECT_EQ(f.nonFiniteBlocks, 0);
     EXPECT_EQ(f.allocations, 0);
+    // The fault to catch is cost that grows (subnormal tails, state that
+    // drifts); an end faster than a cold start is no fault.
     if (!kSanitized) {
-        EXPECT_NEAR(ratio, 1.0, 0.10);
+        EXPECT_LE(ratio, 1.10);
     }
 }
