@@ -26,7 +26,10 @@ string(REGEX MATCHALL "[^\n]+" lines "${listing}")
 set(exported)
 foreach(line IN LISTS lines)
   string(REGEX REPLACE "^.* ([^ ]+)$" "\\1" name "${line}")
-  list(APPEND exported ${name})
+  # AddressSanitizer's markers for exported globals (sanitizer builds only).
+  if(NOT name MATCHES "^__odr_asan\\.")
+    list(APPEND exported ${name})
+  endif()
 endforeach()
 
 set(unexpected ${exported})
