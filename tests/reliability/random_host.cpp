@@ -55,28 +55,35 @@ float RandomHost::parameterValue() {
     return std::uniform_real_distribution<float>(0.0f, 1.0f)(rng);
 }
 
-void RandomHost::betweenBlocks(LoadedPlugin& plugin, HostActivity& activity) {
+void RandomHost::betweenBlocks(LoadedPlugin& plugin, HostActivity& activity, LoadedPlugin* twin) {
+    auto dispatch = [&](VstInt32 opcode, VstIntPtr value) {
+        plugin.dispatch(opcode, 0, value);
+        if (twin) twin->dispatch(opcode, 0, value);
+    };
     const int changes = chance(0.3) ? 1 + below(4) : 0;
     for (int i = 0; i < changes; ++i) {
-        plugin.setParameter(below(kNumParams), parameterValue());
+        const VstInt32 index = below(kNumParams);
+        const float value = parameterValue();
+        plugin.setParameter(index, value);
+        if (twin) twin->setParameter(index, value);
         ++activity.parameterChanges;
     }
     if (chance(0.02)) {
         // Mostly valid programs; the dispatcher must ignore the others.
         const VstIntPtr program = chance(0.9) ? VstIntPtr(below(kNumPrograms))
                                               : (chance(0.5) ? -1 : kNumPrograms);
-        plugin.dispatch(effSetProgram, 0, program);
+        dispatch(effSetProgram, program);
         ++activity.programChanges;
     }
-    if (chance(0.1)) sendMidi(plugin, activity);
+    if (chance(0.1)) sendMidi(plugin, activity, twin);
     if (chance(0.01)) {
-        plugin.dispatch(effMainsChanged, 0, 0);
-        plugin.dispatch(effMainsChanged, 0, 1);
+        dispatch(effMainsChanged, 0);
+        dispatch(effMainsChanged, 1);
         ++activity.suspends;
     }
 }
 
-void RandomHost::sendMidi(LoadedPlugin& plugin, HostActivity& activity) {
+void RandomHost::sendMidi(LoadedPlugin& plugin, HostActivity& activity, LoadedPlugin* twin) {
     static const unsigned char statuses[] = {0x90, 0x80, 0xB0, 0xE0, 0xC0, 0xD0};
     const int count = 1 + below(kMaxMidi);
     for (int i = 0; i < count; ++i) {
@@ -99,6 +106,7 @@ void RandomHost::sendMidi(LoadedPlugin& plugin, HostActivity& activity) {
     midiBlock.numEvents = count;
     midiBlock.reserved = 0;
     plugin.dispatch(effProcessEvents, 0, 0, &midiBlock);
+    if (twin) twin->dispatch(effProcessEvents, 0, 0, &midiBlock);
     activity.midiEvents += count;
 }
 

@@ -28,8 +28,9 @@ public:
     // Starts the same sequence of actions, blocks and input again.
     void restart();
 
-    // Everything a host may do between two blocks.
-    void betweenBlocks(LoadedPlugin& plugin, HostActivity& activity);
+    // Everything a host may do between two blocks; a twin, if given, gets the
+    // very same calls.
+    void betweenBlocks(LoadedPlugin& plugin, HostActivity& activity, LoadedPlugin* twin = nullptr);
     // Chooses the next block: its size, its mode and its input.
     void nextBlock();
 
@@ -46,7 +47,7 @@ public:
     float parameterValue();
 
 private:
-    void sendMidi(LoadedPlugin& plugin, HostActivity& activity);
+    void sendMidi(LoadedPlugin& plugin, HostActivity& activity, LoadedPlugin* twin);
     uint32_t below(uint32_t n) { return std::uniform_int_distribution<uint32_t>(0, n - 1)(rng); }
     bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng) < p; }
 

@@ -1,7 +1,10 @@
 // Long runs of erratic host activity with the cost of processing measured at
 // the start and at the end. The last window replays the first window's exact
-// sequence of actions, blocks and input, so the two costs differ only by the
-// state the effect has built up in between (subnormal tails, drifting filters).
+// sequence of actions, blocks and input, both on the long-running instance and,
+// block for block, on a fresh twin: the twin does what the first window did,
+// under the same load of the machine at the same moment, so the two costs
+// differ only by the state the long-running instance has built up (subnormal
+// tails, drifting filters).
 #pragma once
 
 #include <cstdint>
@@ -23,10 +26,12 @@ struct SoakFigures {
     double wallSeconds = 0;
     long nonFiniteBlocks = 0;
     long allocations = 0;
-    // Thread CPU time of the processing calls, per frame: the median over ten
-    // slices of each window.
+    // Thread CPU time of the processing calls per frame, each the cheapest of
+    // thirty slices of its window: the first window, the last window, and the
+    // fresh twin's replay of the first window during the last.
     double firstWindowNsPerFrame = 0;
     double lastWindowNsPerFrame = 0;
+    double twinNsPerFrame = 0;
 };
 
 SoakFigures runSoak(LoadedPlugin& plugin, const SoakSettings& settings);
