@@ -26,8 +26,10 @@ string(REGEX MATCHALL "[^\n]+" lines "${listing}")
 set(exported)
 foreach(line IN LISTS lines)
   string(REGEX REPLACE "^.* ([^ ]+)$" "\\1" name "${line}")
-  # AddressSanitizer's markers for exported globals (sanitizer builds only).
-  if(NOT name MATCHES "^__odr_asan\\.")
+  # Not ours: AddressSanitizer's markers for exported globals (sanitizer builds),
+  # and the section bounds the linker defines when the plug-in links further
+  # shared libraries (the panel's cairo and X11).
+  if(NOT name MATCHES "^__odr_asan\\." AND NOT name MATCHES "^(__bss_start|_edata|_end)$")
     list(APPEND exported ${name})
   endif()
 endforeach()
