@@ -16,8 +16,10 @@ VstInt32 Tarnwell::processEvents(VstEvents* events)
 {
     if (!events)
         return 1;
+    // The record declares two entries; hosts allocate as many as numEvents says.
+    VstEvent* const* list = events->events;
     for (VstInt32 i = 0; i < events->numEvents; ++i) {
-        const VstEvent* event = events->events[i];
+        const VstEvent* event = list[i];
         if (!event || event->type != kVstMidiType)
             continue;
         const auto* midi = reinterpret_cast<const VstMidiEvent*>(event);
