@@ -54,6 +54,7 @@ protected:
     void noteOff();
     void modWheel(VstInt32 value);
     void initPresets();
+    void recoverFromNonFinite();
 
     // Tank control.
     float tankGain = 0.0f;
@@ -111,7 +112,6 @@ protected:
 private:
     void attachTank();
     void clearTank();
-    void recoverFromNonFinite();
     float levelGain(VstInt32 levelIndex);
     void applyPreDelayTime();
     template <bool adding>
