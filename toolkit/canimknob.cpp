@@ -47,14 +47,8 @@ double CAnimKnob::angleOf(const CPoint& where) const
 
 bool CAnimKnob::onMouseDown(const CPoint& where, int buttons)
 {
-    if (!(buttons & kLButton))
+    if (!startDrag(buttons))
         return false;
-    beginEdit();
-    if (buttons & kControl) {
-        userValue(getDefaultValue());
-        endEdit();
-        return false;
-    }
     mode = AEffGUIEditor::getKnobMode();
     last = where;
     lastAngle = angleOf(where);

@@ -60,6 +60,19 @@ void CControl::endEdit()
         getFrame()->getEditor()->endEdit(static_cast<VstInt32>(tag));
 }
 
+bool CControl::startDrag(int buttons)
+{
+    if (!(buttons & kLButton))
+        return false;
+    beginEdit();
+    if (buttons & kControl) {
+        userValue(getDefaultValue());
+        endEdit();
+        return false;
+    }
+    return true;
+}
+
 void CControl::userValue(float v)
 {
     if (!(v >= 0.0f))

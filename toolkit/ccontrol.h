@@ -37,6 +37,9 @@ protected:
     // The start and end of a user gesture, passed to the frame's editor.
     void beginEdit();
     void endEdit();
+    // A left press that starts a gesture; with Ctrl it resets the value to the
+    // default as a whole gesture of its own. True when a drag follows.
+    bool startDrag(int buttons);
     // Stores a value the user chose, limited to 0..1, and tells the listener.
     void userValue(float v);
     // The value limited to 0..1, with non-finite values as 0.

@@ -59,14 +59,8 @@ void CHorizontalSlider::follow(const CPoint& where)
 
 bool CHorizontalSlider::onMouseDown(const CPoint& where, int buttons)
 {
-    if (!(buttons & kLButton))
+    if (!startDrag(buttons))
         return false;
-    beginEdit();
-    if (buttons & kControl) {
-        userValue(getDefaultValue());
-        endEdit();
-        return false;
-    }
     follow(where);
     return true;
 }
